@@ -1,5 +1,7 @@
 #include "app/key_value_command_line_info.h"
 
+#include <utility>
+
 std::string MakeLower(std::string text)
 {
     for (char& c : text) {
@@ -28,7 +30,7 @@ void CKeyValueCommandLineInfo::ParseParam(const char* param, bool isFlag, bool /
 
 std::string CKeyValueCommandLineInfo::GetOption(std::string name) const
 {
-    const auto it = m_options.find(MakeLower(name));
+    const auto it = m_options.find(MakeLower(std::move(name)));
     return it == m_options.end() ? std::string() : it->second;
 }
 

@@ -6,13 +6,14 @@
 #include "framework/edit.h"
 
 #include <string>
+#include <utility>
 
 class CExportDlg : public CDialog {
 public:
     explicit CExportDlg(CDialog* parent = nullptr);
 
     // The model path shown when the window opens.
-    void SetModelPath(std::string path) { m_strModelPath = path; }
+    void SetModelPath(std::string path) { m_strModelPath = std::move(path); }
 
 protected:
     void DoDataExchange() override;

@@ -6,13 +6,14 @@
 #include "framework/edit.h"
 
 #include <string>
+#include <utility>
 
 class CNavigateDlg : public CDialog {
 public:
     explicit CNavigateDlg(CDialog* parent = nullptr);
 
     // The model whose page Go opens; never shown.
-    void SetModelName(std::string name) { m_strModelName = name; }
+    void SetModelName(std::string name) { m_strModelName = std::move(name); }
 
 protected:
     void DoDataExchange() override;

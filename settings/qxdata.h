@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 class CQXdata {
 public:
@@ -16,9 +17,9 @@ public:
     std::string ServerUri() const { return m_serverUri; }
     std::string ProjectArea() const { return m_projectArea; }
     std::string UserName() const { return m_userName; }
-    void SetServerUri(std::string text) { m_serverUri = text; }
-    void SetProjectArea(std::string text) { m_projectArea = text; }
-    void SetUserName(std::string text) { m_userName = text; }
+    void SetServerUri(std::string text) { m_serverUri = std::move(text); }
+    void SetProjectArea(std::string text) { m_projectArea = std::move(text); }
+    void SetUserName(std::string text) { m_userName = std::move(text); }
 
 private:
     std::string m_serverUri;
