@@ -9,6 +9,26 @@ CDialog::CDialog(UINT templateId, CDialog* parent)
 
 CDialog::~CDialog() {}
 
+// F1 in a modal dialog (or in a message box over it) becomes the help
+// command of the main window, or of the active window when there is none.
+static HHOOK g_helpHook = nullptr;
+
+static LRESULT CALLBACK HelpKeyFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == VK_F1) {
+        CWinApp* app = AfxGetApp();
+        HWND target = (app && app->m_pMainWnd) ? app->m_pMainWnd->m_hWnd : nullptr;
+        if (!target)
+            target = GetActiveWindow();
+        if (target) {
+            SendMessageA(target, WM_COMMAND, ID_HELP, 0);
+            return TRUE;
+        }
+    }
+    return CallNextHookEx(g_helpHook, code, wParam, lParam);
+}
+
 INT_PTR CDialog::DoModal()
 {
     // With no parent given, a dialog is owned by the main window when there
@@ -24,8 +44,16 @@ INT_PTR CDialog::DoModal()
 
     CWinApp* app = AfxGetApp();
     HINSTANCE instance = app ? app->m_hInstance : GetModuleHandleA(nullptr);
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), owner, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    const bool ownsHook = g_helpHook == nullptr;
+    if (ownsHook)
+        g_helpHook = SetWindowsHookExA(WH_MSGFILTER, HelpKeyFilter, nullptr, GetCurrentThreadId());
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                                           DialogProc, reinterpret_cast<LPARAM>(this));
+    if (ownsHook && g_helpHook) {
+        UnhookWindowsHookEx(g_helpHook);
+        g_helpHook = nullptr;
+    }
+    return result;
 }
 
 void CDialog::EndDialog(INT_PTR result)
