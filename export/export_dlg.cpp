@@ -130,6 +130,11 @@ HICON CExportDlg::OnQueryDragIcon()
     return m_hIcon;
 }
 
+static bool IsLeadByte(unsigned char c)
+{
+    return IsDBCSLeadByte(c) != FALSE;
+}
+
 // Shows the first missing input, if any; true when all five are there.
 bool CExportDlg::CheckInputs(const std::string& modelPath, const std::string& serverAddress,
                              const std::string& projectArea, const std::string& userName,
@@ -190,18 +195,13 @@ void CExportDlg::OnExport()
     args.password = password;
     args.programFolder = GetProgramFolder();
 
-    HANDLE process = Execute("cmd", ComposeExportCommandLine(args), SW_HIDE);
+    HANDLE process = Execute("cmd", ComposeExportCommandLine(args, IsLeadByte), SW_HIDE);
     if (!process) {
         m_editOutput.SetWindowText(NOTES_CMD_NOT_STARTED);
         return;
     }
     CloseHandle(process);
     m_editOutput.SetWindowText(NOTES_EXPORT + shell.GetTempFolder());
-}
-
-static bool IsLeadByte(unsigned char c)
-{
-    return IsDBCSLeadByte(c) != FALSE;
 }
 
 std::string CExportDlg::GetProgramFolder()

@@ -17,21 +17,30 @@ static bool NeedsCharCode(unsigned char c)
     return c == '"' || c == '%' || c < 0x20 || c == 0x7f;
 }
 
-static bool IsPlain(const std::string& value)
+static bool IsPlain(const std::string& value, bool (*isLeadByte)(unsigned char))
 {
-    for (unsigned char c : value) {
+    bool endsInBackslash = false;
+    for (std::string::size_type i = 0; i < value.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(value[i]);
+        endsInBackslash = false;
+        if (isLeadByte && isLeadByte(c) && i + 1 < value.size()) {
+            ++i;
+            continue;
+        }
         if (c == '\'' || NeedsCharCode(c))
             return false;
+        endsInBackslash = c == '\\';
     }
-    return value.empty() || value.back() != '\\';
+    return !endsInBackslash;
 }
 
 // Closes a quoted run '"text"'. Backslashes at its end would escape the
-// closing double-quote for the C run time, so they go out as char(92).
-static void FlushRun(std::string& run, std::string& pieces)
+// closing double-quote for the C run time, so they go out as char(92);
+// protectedEnd marks how much of the run is whole double-byte characters.
+static void FlushRun(std::string& run, std::string::size_type protectedEnd, std::string& pieces)
 {
     std::string::size_type keep = run.size();
-    while (keep > 0 && run[keep - 1] == '\\')
+    while (keep > protectedEnd && run[keep - 1] == '\\')
         --keep;
     const std::string::size_type trailing = run.size() - keep;
     run.resize(keep);
@@ -48,16 +57,23 @@ static void FlushRun(std::string& run, std::string& pieces)
     run.clear();
 }
 
-std::string EncodeMatlabArgument(const std::string& value)
+std::string EncodeMatlabArgument(const std::string& value, bool (*isLeadByte)(unsigned char))
 {
-    if (IsPlain(value))
+    if (IsPlain(value, isLeadByte))
         return "'\"" + value + "\"'";
 
     std::string pieces;
     std::string run;
-    for (unsigned char c : value) {
-        if (NeedsCharCode(c)) {
-            FlushRun(run, pieces);
+    std::string::size_type protectedEnd = 0;
+    for (std::string::size_type i = 0; i < value.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(value[i]);
+        if (isLeadByte && isLeadByte(c) && i + 1 < value.size()) {
+            run += value.substr(i, 2);
+            protectedEnd = run.size();
+            ++i;
+        } else if (NeedsCharCode(c)) {
+            FlushRun(run, protectedEnd, pieces);
+            protectedEnd = 0;
             if (!pieces.empty())
                 pieces += ',';
             pieces += "char(" + std::to_string(static_cast<int>(c)) + ")";
@@ -67,19 +83,19 @@ std::string EncodeMatlabArgument(const std::string& value)
             run += static_cast<char>(c);
         }
     }
-    FlushRun(run, pieces);
+    FlushRun(run, protectedEnd, pieces);
     return "[" + pieces + "]";
 }
 
-std::string ComposeExportCommandLine(const ExportArguments& args)
+std::string ComposeExportCommandLine(const ExportArguments& args, bool (*isLeadByte)(unsigned char))
 {
     return "/c matlab -automation -r qx_publisher_win(" +
-           EncodeMatlabArgument(args.modelPath) + "," +
-           EncodeMatlabArgument(args.serverAddress) + "," +
-           EncodeMatlabArgument(args.projectArea) + "," +
-           EncodeMatlabArgument(args.userName) + "," +
-           EncodeMatlabArgument(args.password) + "," +
-           EncodeMatlabArgument(args.programFolder) + ",0)";
+           EncodeMatlabArgument(args.modelPath, isLeadByte) + "," +
+           EncodeMatlabArgument(args.serverAddress, isLeadByte) + "," +
+           EncodeMatlabArgument(args.projectArea, isLeadByte) + "," +
+           EncodeMatlabArgument(args.userName, isLeadByte) + "," +
+           EncodeMatlabArgument(args.password, isLeadByte) + "," +
+           EncodeMatlabArgument(args.programFolder, isLeadByte) + ",0)";
 }
 
 std::string FolderOfModulePath(const std::string& path, bool (*isLeadByte)(unsigned char))

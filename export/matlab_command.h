@@ -23,10 +23,14 @@ std::string AppendRootServices(std::string address);
 // backslash in front of a closing quote is written as a MATLAB expression
 // that cmd leaves alone, the C run time keeps as one word, and MATLAB
 // evaluates back to the value: ['"text"',char(34),'"more"'].
-std::string EncodeMatlabArgument(const std::string& value);
+// isLeadByte, when given, tells the first byte of a double-byte character
+// of the ANSI code page: its second byte is part of the character, never a
+// backslash to move out of the quotes.
+std::string EncodeMatlabArgument(const std::string& value, bool (*isLeadByte)(unsigned char) = nullptr);
 
 // "/c matlab -automation -r qx_publisher_win(<six arguments>,0)"
-std::string ComposeExportCommandLine(const ExportArguments& args);
+std::string ComposeExportCommandLine(const ExportArguments& args,
+                                     bool (*isLeadByte)(unsigned char) = nullptr);
 
 // Drive and folder of a module path, the folder with its trailing separator:
 // C:\Tools\export.exe gives C:\Tools\ . isLeadByte tells the first byte of
