@@ -1,5 +1,6 @@
 #include "framework/file_dialog.h"
 
+#include "framework/system_library.h"
 #include "framework/win_app.h"
 
 #include <string.h>
@@ -35,8 +36,10 @@ INT_PTR CFileDialog::DoModal()
     m_ofn.hInstance = app ? app->m_hInstance : nullptr;
     if (!m_ofn.hwndOwner)
         m_ofn.hwndOwner = AfxGetOwnerWindow();
-    const BOOL chosen = m_openDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
-    return chosen ? IDOK : IDCANCEL;
+    typedef BOOL(WINAPI * FileNameFunction)(OPENFILENAMEA*);
+    const FileNameFunction getFileName = GetSystemFunction<FileNameFunction>(
+        "comdlg32.dll", m_openDialog ? "GetOpenFileNameA" : "GetSaveFileNameA");
+    return (getFileName && getFileName(&m_ofn)) ? IDOK : IDCANCEL;
 }
 
 std::string CFileDialog::GetPathName() const

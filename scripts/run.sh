@@ -17,6 +17,12 @@ if [ ! -e "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 
+# Wine's own fonts (MS Sans Serif among them, with the metrics the dialogs
+# are laid out in) are only found in the prefix's Fonts folder here.
+if [ -d /usr/share/wine/fonts ]; then
+    cp -n /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+
 exe="$root/build/win32/Feldora.exe"
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe" "$@"

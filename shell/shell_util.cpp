@@ -1,8 +1,11 @@
 #include "shell/shell_util.h"
 
+#include "framework/system_library.h"
 #include "shell/launch_rules.h"
 
 #include <shellapi.h>
+
+typedef BOOL(WINAPI* ShellExecuteExAFunction)(SHELLEXECUTEINFOA*);
 
 HANDLE CShellUtil::Execute(const std::string& target, const std::string& parameters, int showMode)
 {
@@ -17,7 +20,9 @@ HANDLE CShellUtil::Execute(const std::string& target, const std::string& paramet
     info.lpDirectory = folder.c_str();
     info.nShow = showMode;
 
-    if (!ShellExecuteExA(&info))
+    static const ShellExecuteExAFunction shellExecuteEx =
+        GetSystemFunction<ShellExecuteExAFunction>("shell32.dll", "ShellExecuteExA");
+    if (!shellExecuteEx || !shellExecuteEx(&info))
         return nullptr;
     return info.hProcess;
 }
