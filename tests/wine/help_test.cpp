@@ -1,0 +1,134 @@
+// F1 in either window asks the Windows Help engine for the help file named
+// like the program, at the open window's help context. The engine is found
+// by its window class; this test owns the only window of that class, so
+// the request comes here instead of to Wine's help viewer.
+#include "feldora_process.h"
+#include "feldora_ui.h"
+#include "temp_folder.h"
+#include "window_access.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+
+namespace {
+
+// What a help request carries: its command, its data and the help file.
+struct HelpRequest {
+    bool received = false;
+    unsigned command = 0;
+    unsigned long data = 0;
+    std::string file;
+};
+
+HelpRequest g_request;
+
+// The layout of the help engine's request record, as WinHelp sends it.
+#pragma pack(push, 1)
+struct WinHelpRecord {
+    unsigned short size;
+    unsigned short command;
+    long data;
+    long reserved;
+    unsigned short ofsFilename;
+    unsigned short ofsData;
+};
+#pragma pack(pop)
+
+LRESULT CALLBACK HelpEngineProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const COPYDATASTRUCT* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (copy->cbData >= sizeof(WinHelpRecord)) {
+            const char* bytes = static_cast<const char*>(copy->lpData);
+            const WinHelpRecord* record = reinterpret_cast<const WinHelpRecord*>(bytes);
+            g_request.received = true;
+            g_request.command = record->command;
+            g_request.data = static_cast<unsigned long>(record->data);
+            if (record->ofsFilename && record->ofsFilename < copy->cbData)
+                g_request.file.assign(bytes + record->ofsFilename,
+                                      strnlen(bytes + record->ofsFilename, copy->cbData - record->ofsFilename));
+        }
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class HelpEngine {
+public:
+    HelpEngine()
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = HelpEngineProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "MS_WINHELP";
+        RegisterClassA(&wc);
+        m_window = CreateWindowA("MS_WINHELP", "Help engine stand-in", WS_POPUP, 0, 0, 1, 1,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~HelpEngine() { DestroyWindow(m_window); }
+
+    // Handles this thread's messages until a request arrives.
+    bool WaitForRequest(DWORD timeoutMs = kWaitMs)
+    {
+        const DWORD start = GetTickCount();
+        while (!g_request.received && GetTickCount() - start < timeoutMs) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+        return g_request.received;
+    }
+
+    HWND m_window = nullptr;
+};
+
+std::string Upper(std::string text)
+{
+    if (!text.empty())
+        CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+struct HelpCase {
+    const char* arguments;
+    const char* title;
+    unsigned long context;   // 0x20000 plus the window's dialog id
+};
+
+class F1Help : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(F1Help, AsksForTheWindowsHelpContext)
+{
+    const HelpCase& c = GetParam();
+    g_request = HelpRequest();
+    HelpEngine engine;
+    ASSERT_NE(engine.m_window, nullptr);
+
+    TempFolder folder;
+    FeldoraProcess feldora(c.arguments, folder);
+    HWND window = feldora.WaitForWindow(c.title);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SyncWithWindowThread(window));
+    HWND focus = FocusedWindow(window);
+    ASSERT_NE(focus, nullptr);
+
+    PressKey(focus, VK_F1);
+    ASSERT_TRUE(engine.WaitForRequest()) << "F1 asked the help engine for nothing";
+    EXPECT_EQ(g_request.command, static_cast<unsigned>(HELP_CONTEXT));
+    EXPECT_EQ(g_request.data, c.context);
+    // The help file is named like the program, beside it; the help engine
+    // matches file names in any case.
+    EXPECT_EQ(Upper(g_request.file), Upper(FeldoraFolder() + "Feldora.HLP"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, F1Help, testing::Values(
+    HelpCase{"", kExportTitle, 0x20066},
+    HelpCase{"mode=launchqx modelname=plant", kNavigateTitle, 0x20081}));
+
+}  // namespace
