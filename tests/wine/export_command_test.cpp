@@ -218,6 +218,52 @@ TEST(ExportCommand, AddressEndingInQxInAnyCasePasses)
     }
 }
 
+// A cmd.exe that Windows cannot run, found first in the working folder:
+// every launch fails, and the shell shows its own error. An export stores
+// its values all the same (they were valid), and the output box says that
+// the export is not running instead of telling the user to wait for MATLAB.
+// The path command shows its note all the same, as it always has.
+TEST(ExportCommand, WhenCmdCannotStart)
+{
+    const char notStarted[] =
+        "The command interpreter \"cmd\" could not be started, so the export is not running.\r\n";
+
+    TempFolder folder;
+    ASSERT_TRUE(WriteWholeFile(folder.WorkFolder() + "cmd.exe", "this is no program\r\n"));
+    FeldoraProcess feldora("", folder);
+    HWND dialog = feldora.WaitForWindow(kExportTitle);
+    ASSERT_NE(dialog, nullptr);
+    SetControlText(dialog, kOutput, "earlier notes");
+
+    ExportInputs inputs = {"C:\\m.mdl", "https://h/qx", "area", "user", "secret"};
+    FillExportWindow(dialog, inputs);
+    ClickButton(dialog, kExport);
+    // The shell shows its own error first ("Bad EXE format" under Wine);
+    // the command goes on once the user has closed it.
+    HWND shellError = WaitForMessageBox(feldora.Id(), kWaitMs, "Error");
+    ASSERT_NE(shellError, nullptr);
+    EXPECT_EQ(ControlText(dialog, kOutput), "earlier notes");
+    ASSERT_TRUE(DismissMessageBox(shellError));
+    ASSERT_TRUE(WaitForControlText(dialog, kOutput, notStarted));
+    ASSERT_TRUE(WaitForLaunchedProgramsToEnd());
+
+    EXPECT_TRUE(MatlabStarts(folder).empty()) << "MATLAB was started";
+    std::string stored = SettingsFileState(folder);
+    EXPECT_EQ(stored, SettingsFileText({inputs.server, inputs.projectArea, inputs.userName}));
+    EXPECT_EQ(stored.find(inputs.password), std::string::npos) << "the password was stored";
+    EXPECT_EQ(ControlText(dialog, kPassword), inputs.password);
+
+    ClickButton(dialog, kSetPath);
+    shellError = WaitForMessageBox(feldora.Id(), kWaitMs, "Error");
+    ASSERT_NE(shellError, nullptr);
+    ASSERT_TRUE(DismissMessageBox(shellError));
+    ASSERT_TRUE(WaitForControlText(dialog, kOutput, kPathNote));
+    ASSERT_TRUE(WaitForLaunchedProgramsToEnd());
+    EXPECT_TRUE(MatlabStarts(folder).empty()) << "MATLAB was started";
+    EXPECT_EQ(SettingsFileState(folder), stored);
+    EXPECT_TRUE(feldora.Running());
+}
+
 // The path command needs no box filled, stores nothing, and its note
 // replaces whatever the output box held.
 TEST(ExportCommand, PathCommandStartsPathToolAndShowsItsNote)

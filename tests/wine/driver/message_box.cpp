@@ -6,14 +6,13 @@
 
 namespace {
 
-const char kCaption[] = "Feldora";
 const int kMessageTextId = 0xFFFF;
 
-bool IsMessageBox(HWND window)
+bool IsMessageBox(HWND window, const char* caption)
 {
     char className[64] = {};
     GetClassNameA(window, className, sizeof(className));
-    return lstrcmpA(className, "#32770") == 0 && WindowText(window) == kCaption;
+    return lstrcmpA(className, "#32770") == 0 && WindowText(window) == caption;
 }
 
 BOOL CALLBACK AddButton(HWND child, LPARAM param)
@@ -29,21 +28,21 @@ BOOL CALLBACK AddButton(HWND child, LPARAM param)
 
 }  // namespace
 
-HWND FindMessageBox(DWORD processId)
+HWND FindMessageBox(DWORD processId, const char* caption)
 {
     for (HWND window : VisibleTopLevelWindows(processId)) {
-        if (IsMessageBox(window))
+        if (IsMessageBox(window, caption))
             return window;
     }
     return nullptr;
 }
 
-HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs)
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs, const char* caption)
 {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = FindMessageBox(processId)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
     if (!box)
-        ADD_FAILURE() << "no message box \"" << kCaption << "\" appeared within " << timeoutMs / 1000 << " s";
+        ADD_FAILURE() << "no message box \"" << caption << "\" appeared within " << timeoutMs / 1000 << " s";
     return box;
 }
 
