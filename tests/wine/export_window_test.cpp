@@ -3,6 +3,7 @@
 // leave it.
 #include "feldora_process.h"
 #include "feldora_ui.h"
+#include "leave_window.h"
 #include "settings_file.h"
 #include "system_menu.h"
 #include "temp_folder.h"
@@ -173,8 +174,6 @@ TEST(ExportWindow, AboutBoxOpensAndClosesBackToTheWindow)
     }
 }
 
-enum class Leave { ExitButton, EscapeKey, CloseMessage, AltF4 };
-
 struct LeavingCase {
     const char* name;
     Leave how;
@@ -201,20 +200,7 @@ TEST_P(ExportWindowLeaving, EndsTheProgramAndStoresNothing)
     SetControlText(dialog, kUserName, "typed user");
     SetControlText(dialog, kPassword, "typed password");
 
-    switch (c.how) {
-    case Leave::ExitButton:
-        ClickButton(dialog, kExit);
-        break;
-    case Leave::EscapeKey:
-        PressKey(FocusedWindow(dialog), VK_ESCAPE);
-        break;
-    case Leave::CloseMessage:
-        PostMessageA(dialog, WM_CLOSE, 0, 0);
-        break;
-    case Leave::AltF4:
-        PostMessageA(FocusedWindow(dialog), WM_SYSKEYDOWN, VK_F4, 1 | (1L << 29));
-        break;
-    }
+    LeaveWindow(dialog, c.how);
     ASSERT_TRUE(feldora.WaitForExit()) << "Feldora still runs; its windows: " << feldora.Windows().size();
     EXPECT_EQ(SettingsFileState(folder), fileBefore);
 }

@@ -2,6 +2,7 @@
 // that the command line makes.
 #include "feldora_process.h"
 #include "feldora_ui.h"
+#include "leave_window.h"
 #include "files.h"
 #include "launched_programs.h"
 #include "message_box.h"
@@ -248,8 +249,6 @@ TEST(NavigateWindow, GoTwiceOpensThePageTwice)
 
 // --- Leaving ----------------------------------------------------------------
 
-enum class Leave { ExitButton, EscapeKey, CloseMessage };
-
 struct LeavingCase {
     const char* name;
     Leave how;
@@ -269,17 +268,7 @@ TEST_P(NavigateWindowLeaving, EndsTheProgramAndStoresNothing)
     SetControlText(dialog, kServerAddress, "https://typed/qx");
     SetControlText(dialog, kProjectArea, "typed area");
 
-    switch (GetParam().how) {
-    case Leave::ExitButton:
-        ClickButton(dialog, kNavigateExit);
-        break;
-    case Leave::EscapeKey:
-        PressKey(FocusedWindow(dialog), VK_ESCAPE);
-        break;
-    case Leave::CloseMessage:
-        PostMessageA(dialog, WM_CLOSE, 0, 0);
-        break;
-    }
+    LeaveWindow(dialog, GetParam().how);
     ASSERT_TRUE(feldora.WaitForExit()) << "Feldora still runs";
     EXPECT_EQ(SettingsFileState(folder), fileBefore);
     EXPECT_TRUE(BrowserStarts(folder).empty());
@@ -288,7 +277,8 @@ TEST_P(NavigateWindowLeaving, EndsTheProgramAndStoresNothing)
 INSTANTIATE_TEST_SUITE_P(NavigateWindow, NavigateWindowLeaving, testing::Values(
     LeavingCase{"ExitButton", Leave::ExitButton},
     LeavingCase{"EscapeKey", Leave::EscapeKey},
-    LeavingCase{"CloseMessage", Leave::CloseMessage}),
+    LeavingCase{"CloseMessage", Leave::CloseMessage},
+    LeavingCase{"AltF4", Leave::AltF4}),
     [](const testing::TestParamInfo<LeavingCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
