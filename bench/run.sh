@@ -4,7 +4,10 @@
 # for the start-up time, the peak working set, the stripped file size and
 # the imported DLLs. The styled reference is the reference with Feldora's
 # manifest: comparing with it leaves out what the manifest itself costs
-# (common controls 6 are loaded at start-up).
+# (common controls 6 are loaded at start-up). A second table says where
+# the cost goes, step by step: the reference, its manifest, Feldora's export
+# window shown by the reference from Feldora's own resources (the window
+# reference), and last Feldora itself, whose own code is what remains.
 #
 #   bench/run.sh [BUILD_DIR [RUNS]]
 #
@@ -32,12 +35,14 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" --target Feldora feldora_reference feldora_reference_styled launch_meter >/dev/null
+cmake --build "$build" --target Feldora feldora_reference feldora_reference_styled \
+    feldora_reference_window launch_meter >/dev/null
 build=$(cd "$build" && pwd)
 
 feldora=$build/Feldora.exe
 reference=$build/bench/feldora_reference.exe
 styled=$build/bench/feldora_reference_styled.exe
+window=$build/bench/feldora_reference_window.exe
 meter=$build/bench/launch_meter.exe
 
 export WINEPREFIX="$build/wineprefix-bench"
@@ -71,6 +76,7 @@ if ! wine "$meter" "$runs" "$(windows_path "$temp")" \
     Feldora "$(windows_path "$feldora")" "$server_address" 'model=C:\models\plant.mdl' \
     reference "$(windows_path "$reference")" "$server_address" "$server_address" \
     styled "$(windows_path "$styled")" "$server_address" "$server_address" \
+    window "$(windows_path "$window")" "$server_address" "$server_address" \
     > "$results.raw"; then
     tr -d '\r' < "$results.raw" >&2
     exit 1
@@ -125,3 +131,16 @@ printf '| stripped size, bytes | %s (%s KiB) | %s | %s | <= 256 KiB: %s | %s | %
     "$(verdict "$f_size" 262144)" "$s_size" "$(ratio "$f_size" "$s_size")"
 printf '| imported DLLs | %s | %s | | system DLLs only: %s | %s | |\n' \
     "$f_dlls" "$r_dlls" "$dll_verdict" "$s_dlls"
+
+w_ms=$(field window 2); w_kib=$(field window 5)
+added() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f", a - b }'; }
+printf '\n'
+printf '| where it goes | start-up, ms | added | peak working set, KiB | added |\n'
+printf '|---|---|---|---|---|\n'
+printf '| reference: one small dialog | %s | | %s | |\n' "$r_ms" "$r_kib"
+printf '| + the manifest (common controls 6) | %s | %s | %s | %s |\n' \
+    "$s_ms" "$(added "$s_ms" "$r_ms")" "$s_kib" "$(added "$s_kib" "$r_kib")"
+printf '| + the export window template, shown by the reference | %s | %s | %s | %s |\n' \
+    "$w_ms" "$(added "$w_ms" "$s_ms")" "$w_kib" "$(added "$w_kib" "$s_kib")"
+printf '| Feldora.exe: its own code (settings, options, icon, menu, framework) | %s | %s | %s | %s |\n' \
+    "$f_ms" "$(added "$f_ms" "$w_ms")" "$f_kib" "$(added "$f_kib" "$w_kib")"
