@@ -2,8 +2,11 @@
 // like the program, at the open window's help context. The engine is found
 // by its window class; this test owns the only window of that class, so
 // the request comes here instead of to Wine's help viewer.
+// When no engine runs and none can be started, F1 says so.
 #include "feldora_process.h"
 #include "feldora_ui.h"
+#include "files.h"
+#include "message_box.h"
 #include "temp_folder.h"
 #include "window_access.h"
 
@@ -12,6 +15,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -128,6 +132,42 @@ TEST_P(F1Help, AsksForTheWindowsHelpContext)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, F1Help, testing::Values(
+    HelpCase{"", kExportTitle, 0x20066},
+    HelpCase{"mode=launchqx modelname=plant", kNavigateTitle, 0x20081}));
+
+// With no help engine running, WinHelp starts winhlp32.exe, looking in the
+// working folder before the system's. A winhlp32.exe there that Windows
+// cannot run makes the help engine fail to start: F1 then says so in
+// Feldora's message box, and the window stays.
+class F1HelpEngineMissing : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(F1HelpEngineMissing, SaysThatHelpFailedToLaunch)
+{
+    const HelpCase& c = GetParam();
+    ASSERT_EQ(FindWindowA("MS_WINHELP", nullptr), nullptr) << "a help engine runs already";
+
+    TempFolder folder;
+    ASSERT_TRUE(WriteWholeFile(folder.WorkFolder() + "winhlp32.exe", "this is no program\r\n"));
+    FeldoraProcess feldora(c.arguments, folder);
+    HWND window = feldora.WaitForWindow(c.title);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SyncWithWindowThread(window));
+    HWND focus = FocusedWindow(window);
+    ASSERT_NE(focus, nullptr);
+
+    PressKey(focus, VK_F1);
+    HWND box = WaitForMessageBox(feldora.Id());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Failed to launch help.");
+    EXPECT_EQ(MessageBoxButtons(box), std::vector<int>{IDOK});
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window);
+    ASSERT_TRUE(DismissMessageBox(box));
+    ASSERT_TRUE(SyncWithWindowThread(window));
+    EXPECT_EQ(FindMessageBox(feldora.Id()), nullptr) << "a second message followed";
+    EXPECT_EQ(feldora.Windows(), std::vector<HWND>{window});
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, F1HelpEngineMissing, testing::Values(
     HelpCase{"", kExportTitle, 0x20066},
     HelpCase{"mode=launchqx modelname=plant", kNavigateTitle, 0x20081}));
 
