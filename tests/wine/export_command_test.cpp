@@ -284,6 +284,7 @@ TEST(ExportCommand, PathCommandStartsPathToolAndShowsItsNote)
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].words, pathTool);
     EXPECT_EQ(starts[0].commandLine, "matlab -automation -r pathtool");
+    ExpectStartedByHiddenCmd(starts[0]);
 
     ExportInputs inputs = {"C:\\m.mdl", "https://h/qx", "p", "u", "pw"};
     FillExportWindow(dialog, inputs);
@@ -301,6 +302,7 @@ TEST(ExportCommand, PathCommandStartsPathToolAndShowsItsNote)
     ASSERT_EQ(starts.size(), 3u);
     ExpectExportCall(starts[1], inputs);
     EXPECT_EQ(starts[2].words, pathTool);
+    ExpectStartedByHiddenCmd(starts[2]);
     EXPECT_EQ(SettingsFileState(folder), storedAfterExport);
     EXPECT_EQ(ControlText(dialog, kModelFile), inputs.model);
     EXPECT_EQ(ControlText(dialog, kPassword), inputs.password);

@@ -76,8 +76,18 @@ bool ExportCallValues(const MatlabStart& start, std::vector<std::string>* values
            start.words[2] == "-r" && ParsePublisherCall(start.words[3], values);
 }
 
+void ExpectStartedByHiddenCmd(const MatlabStart& start)
+{
+    std::string program = start.parentProgram;
+    if (!program.empty())
+        CharLowerBuffA(&program[0], static_cast<DWORD>(program.size()));
+    EXPECT_EQ(program, "cmd.exe") << "MATLAB was not started by cmd";
+    EXPECT_EQ(start.parentShowMode, "0") << "cmd was not asked to run hidden";
+}
+
 void ExpectExportCall(const MatlabStart& start, const ExportInputs& inputs)
 {
+    ExpectStartedByHiddenCmd(start);
     std::vector<std::string> values;
     ASSERT_TRUE(ExportCallValues(start, &values))
         << "not matlab -automation -r and a qx_publisher_win call MATLAB would evaluate; command line: "

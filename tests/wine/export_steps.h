@@ -48,5 +48,9 @@ std::vector<std::string> ExpectedCallValues(const ExportInputs& inputs);
 // evaluate. False when the start is not such a call.
 bool ExportCallValues(const MatlabStart& start, std::vector<std::string>* values);
 
-// Checks a MATLAB start against the export of these inputs.
+// Checks that MATLAB was started by cmd, and cmd with SW_HIDE.
+void ExpectStartedByHiddenCmd(const MatlabStart& start);
+
+// Checks a MATLAB start against the export of these inputs, started by a
+// hidden cmd.
 void ExpectExportCall(const MatlabStart& start, const ExportInputs& inputs);

@@ -17,6 +17,13 @@
 
 namespace {
 
+std::string Lower(std::string text)
+{
+    if (!text.empty())
+        CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
 // Waits for a started program to end, then closes its handle.
 void WaitAndClose(HANDLE process)
 {
@@ -27,6 +34,7 @@ void WaitAndClose(HANDLE process)
 }
 
 struct CmdLaunchCase {
+    int showMode;
     const char* parameters;
     std::vector<std::string> words;   // as MATLAB's C run time splits them
     const char* commandLine;          // as cmd hands it to MATLAB
@@ -40,7 +48,7 @@ TEST_P(CmdLaunch, ReachesMatlabThroughCmd)
     TempFolder folder;
     ScopedTempEnvironment environment(folder);
 
-    HANDLE process = CShellUtil().Execute("cmd", c.parameters, SW_HIDE);
+    HANDLE process = CShellUtil().Execute("cmd", c.parameters, c.showMode);
     ASSERT_NE(process, nullptr) << "Execute gave no process handle for cmd";
     WaitAndClose(process);   // cmd /c waits for matlab.exe
     ASSERT_TRUE(WaitForLaunchedProgramsToEnd());
@@ -52,14 +60,17 @@ TEST_P(CmdLaunch, ReachesMatlabThroughCmd)
     // "cmd" as the working folder names no folder; the program starts in
     // the caller's working folder.
     EXPECT_EQ(starts[0].workingFolder + "\\", folder.WorkFolder());
+    // cmd got the show mode: 0 runs it hidden.
+    EXPECT_EQ(Lower(starts[0].parentProgram), "cmd.exe");
+    EXPECT_EQ(starts[0].parentShowMode, std::to_string(c.showMode));
 }
 
 INSTANTIATE_TEST_SUITE_P(Execute, CmdLaunch, testing::Values(
-    CmdLaunchCase{"/c matlab -automation -r pathtool",
+    CmdLaunchCase{SW_HIDE, "/c matlab -automation -r pathtool",
                   {"matlab", "-automation", "-r", "pathtool"},
                   "matlab -automation -r pathtool"},
     // The parameter text goes to cmd as it is: quotes and blanks included.
-    CmdLaunchCase{"/c matlab -r \"a b\" 'c d'",
+    CmdLaunchCase{SW_SHOWMINNOACTIVE, "/c matlab -r \"a b\" 'c d'",
                   {"matlab", "-r", "a b", "'c", "d'"},
                   "matlab -r \"a b\" 'c d'"}));
 
@@ -83,6 +94,7 @@ TEST(Execute, OpensWebAddressInTheBrowser)
         EXPECT_EQ(starts[0].address, address);
         // Nothing but the address follows the program: no parameters.
         ASSERT_EQ(starts[0].words.size(), 2u) << starts[0].commandLine;
+        EXPECT_EQ(starts[0].showMode, "1");
         EXPECT_EQ(starts[0].commandLine.substr(starts[0].commandLine.size() - address.size() - 2),
                   "\"" + address + "\"");
     }

@@ -35,6 +35,10 @@ std::vector<MatlabStart> ReadMatlabStarts(const TempFolder& folder, Check check)
                 start.words.push_back(field.second);
             else if (field.first == "workingfolder")
                 start.workingFolder = field.second;
+            else if (field.first == "parentprogram")
+                start.parentProgram = field.second;
+            else if (field.first == "parentshowmode")
+                start.parentShowMode = field.second;
         }
         starts.push_back(start);
     }
@@ -53,6 +57,8 @@ std::vector<BrowserStart> ReadBrowserStarts(const TempFolder& folder, Check chec
                 start.commandLine = field.second;
             else if (field.first == "arg")
                 start.words.push_back(field.second);
+            else if (field.first == "showmode")
+                start.showMode = field.second;
         }
         starts.push_back(start);
     }

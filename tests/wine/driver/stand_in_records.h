@@ -10,12 +10,15 @@ struct MatlabStart {
     std::string commandLine;          // GetCommandLineA
     std::vector<std::string> words;   // the C run time's split, words[0] the program
     std::string workingFolder;
+    std::string parentProgram;        // the program that started MATLAB
+    std::string parentShowMode;       // and how it was to show: "0" hidden
 };
 
 struct BrowserStart {
     std::string address;              // the first word after the program
     std::string commandLine;
     std::vector<std::string> words;
+    std::string showMode;             // "1" for SW_SHOWNORMAL, or "default"
 };
 
 // Every start recorded in the folder so far, oldest first; none when no
