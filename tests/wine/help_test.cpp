@@ -105,6 +105,21 @@ struct HelpCase {
     unsigned long context;   // 0x20000 plus the window's dialog id
 };
 
+// Waits for the window and presses F1 in its focused box; the window, or
+// null when it did not come or had no focus.
+HWND PressF1InWindow(const FeldoraProcess& feldora, const char* title)
+{
+    HWND window = feldora.WaitForWindow(title);
+    if (!window || !SyncWithWindowThread(window))
+        return nullptr;
+    HWND focus = FocusedWindow(window);
+    EXPECT_NE(focus, nullptr) << "nothing has the focus in " << title;
+    if (!focus)
+        return nullptr;
+    PressKey(focus, VK_F1);
+    return window;
+}
+
 class F1Help : public testing::TestWithParam<HelpCase> {};
 
 TEST_P(F1Help, AsksForTheWindowsHelpContext)
@@ -116,13 +131,8 @@ TEST_P(F1Help, AsksForTheWindowsHelpContext)
 
     TempFolder folder;
     FeldoraProcess feldora(c.arguments, folder);
-    HWND window = feldora.WaitForWindow(c.title);
+    HWND window = PressF1InWindow(feldora, c.title);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(SyncWithWindowThread(window));
-    HWND focus = FocusedWindow(window);
-    ASSERT_NE(focus, nullptr);
-
-    PressKey(focus, VK_F1);
     ASSERT_TRUE(engine.WaitForRequest()) << "F1 asked the help engine for nothing";
     EXPECT_EQ(g_request.command, static_cast<unsigned>(HELP_CONTEXT));
     EXPECT_EQ(g_request.data, c.context);
@@ -149,13 +159,8 @@ TEST_P(F1HelpEngineMissing, SaysThatHelpFailedToLaunch)
     TempFolder folder;
     ASSERT_TRUE(WriteWholeFile(folder.WorkFolder() + "winhlp32.exe", "this is no program\r\n"));
     FeldoraProcess feldora(c.arguments, folder);
-    HWND window = feldora.WaitForWindow(c.title);
+    HWND window = PressF1InWindow(feldora, c.title);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(SyncWithWindowThread(window));
-    HWND focus = FocusedWindow(window);
-    ASSERT_NE(focus, nullptr);
-
-    PressKey(focus, VK_F1);
     HWND box = WaitForMessageBox(feldora.Id());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Failed to launch help.");
