@@ -50,14 +50,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-# As in scripts/screenshots.sh: captions drawn by Wine, and Wine's own
-# fonts where this Wine finds them, so that the dialogs are laid out in
-# MS Sans Serif as on Windows.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
-if [ -d /usr/share/wine/fonts ]; then
-    cp -n /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
+# Captions drawn by Wine, and Wine's own fonts, so that the dialogs are
+# laid out in MS Sans Serif as on Windows.
+"$root/scripts/prepare-wine-prefix.sh" no-window-manager
 
 # A host path as Wine's Z: drive shows it.
 windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }

@@ -11,27 +11,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 export WINEPREFIX="$root/build/wineprefix-run"
 export WINEDEBUG=-all
-if [ ! -e "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix $WINEPREFIX (once)..."
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-fi
-
-# Wine's own fonts (MS Sans Serif among them, with the metrics the dialogs
-# are laid out in) are only found in the prefix's Fonts folder here.
-if [ -d /usr/share/wine/fonts ]; then
-    cp -n /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
 
 exe="$root/build/win32/Feldora.exe"
 if [ -n "${DISPLAY:-}" ]; then
+    "$root/scripts/prepare-wine-prefix.sh"
     exec wine "$exe" "$@"
 fi
 
 shot="$root/build/feldora.png"
-# Wine draws the caption itself when no window manager runs.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+"$root/scripts/prepare-wine-prefix.sh" no-window-manager
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     wine "$0" "$@" &
     for i in $(seq 1 60); do

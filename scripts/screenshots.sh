@@ -51,20 +51,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# With no window manager on the display, Wine draws the captions itself.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
-
-# Wine's own fonts, MS Sans Serif (sserife.fon, with the metrics of the
-# Windows font the dialogs are laid out in) and Marlett (the caption
-# buttons) among them. Debian's wine32, run here through qemu-i386, does not
-# load them from its data folder, but does from the prefix's Fonts folder.
-# Without them "MS Sans Serif" becomes DejaVu Sans, whose wider text the
-# labels cut off, and the caption buttons show letters.
-wine_fonts=/usr/share/wine/fonts
-if [ -d "$wine_fonts" ]; then
-    cp -n "$wine_fonts"/*.fon "$wine_fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
+"$root/scripts/prepare-wine-prefix.sh" no-window-manager
 
 # The stored settings go where the program looks for them: the temporary
 # folder that Wine gives a program started from here, C:\users\<user>\Temp.
